@@ -1,0 +1,3 @@
+#include "playlist/fetch_win.h"
+
+Bytes fetchUrlBytes(const std::string&) { return {}; }

@@ -1,0 +1,1 @@
+korvald_test(smoke_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/smoke_test.cpp LIBRARIES korvald_core)

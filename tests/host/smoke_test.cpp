@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "playlist/playlist_query.h"
+TEST(Smoke, HostConstants) { EXPECT_STREQ(playlistToken, "514926140"); }
