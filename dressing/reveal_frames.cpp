@@ -14,12 +14,12 @@ int T(double v) {
 }
 
 // The rectangle between two opposite corners given in any order.
-FrameRect between(int x1, int y1, int x2, int y2) {
+RegionRect between(int x1, int y1, int x2, int y2) {
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
 // Effects 10 and 11: a centred rectangle x wide and y high.
-FrameRect centred(double W, double H, int x, int y) {
+RegionRect centred(double W, double H, int x, int y) {
     return between(T((W - x) / 2.0), T((H - y) / 2.0), T((W + x) / 2.0), T((H + y) / 2.0));
 }
 
@@ -30,7 +30,7 @@ struct Geometry {
 
     // One of the rectangle effects 0 to 11 at frame i; the expressions are evaluated exactly as
     // written (double products, then truncation) so every build yields the same pixels.
-    FrameRect rectangle(RevealEffect effect, long long frame) const {
+    RegionRect rectangle(RevealEffect effect, long long frame) const {
         const double i = frame, sx = W / n, sy = H / n;
         const int grownX = T(i * sx), grownY = T(i * sy);          // i*sx, i*sy
         const int restX = T(W - i * sx), restY = T(H - i * sy);    // W - i*sx, H - i*sy
@@ -63,13 +63,13 @@ struct Geometry {
     }
 
     // Blinds: n + 1 strips at the fixed pitch p, each i pixels thick.
-    std::vector<FrameRect> strips(RevealEffect effect, int p, int frame) const {
-        std::vector<FrameRect> result;
+    std::vector<RegionRect> strips(RevealEffect effect, int p, int frame) const {
+        std::vector<RegionRect> result;
         for (long long j = 0; j <= static_cast<long long>(n); ++j) {
             const double start = double(j) * double(p);
             const int from = T(start), to = T(start + double(frame));
-            result.push_back(effect == RevealEffect::HorizontalBlinds ? FrameRect{0, from, w, to}
-                                                                      : FrameRect{from, 0, to, h});
+            result.push_back(effect == RevealEffect::HorizontalBlinds ? RegionRect{0, from, w, to}
+                                                                      : RegionRect{from, 0, to, h});
         }
         return result;
     }

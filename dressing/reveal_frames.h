@@ -21,16 +21,16 @@ enum class RevealEffect {
 };
 
 // Pixels left <= x < right, top <= y < bottom; always normalised (left <= right, top <= bottom).
-struct FrameRect {
+struct RegionRect {
     int left, top, right, bottom;
-    bool operator==(const FrameRect& other) const {
+    bool operator==(const RegionRect& other) const {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
 };
 
 // The union of rects; when complemented, that union XOR the whole window (0, 0, W, H).
 struct RevealFrame {
-    std::vector<FrameRect> rects;
+    std::vector<RegionRect> rects;
     bool complemented = false;
 };
 

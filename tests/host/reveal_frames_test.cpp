@@ -4,20 +4,20 @@
 
 #include "dressing/reveal_frames.h"
 
-static std::ostream& operator<<(std::ostream& out, const FrameRect& r) {
+static std::ostream& operator<<(std::ostream& out, const RegionRect& r) {
     return out << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
 }
 
 namespace {
 
-bool inRect(const FrameRect& r, int x, int y) {
+bool inRect(const RegionRect& r, int x, int y) {
     return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
 }
 
 // Whether pixel (x, y) shows in a frame of a width x height window.
 bool shows(const RevealFrame& frame, int width, int height, int x, int y) {
     bool inside = false;
-    for (const FrameRect& r : frame.rects) inside = inside || inRect(r, x, y);
+    for (const RegionRect& r : frame.rects) inside = inside || inRect(r, x, y);
     const bool inWindow = 0 <= x && x < width && 0 <= y && y < height;
     return frame.complemented ? inside != inWindow : inside;
 }
@@ -31,7 +31,7 @@ TEST(RevealFrames, RectangleEffectsToThePixel) {
         int width, height, effect;
         bool reveal;
         int steps, frame;  // frame number i, 1 to steps
-        FrameRect expected;
+        RegionRect expected;
         bool complemented;
     };
     const Case cases[] = {
@@ -134,6 +134,6 @@ TEST(RevealFrames, LastFrameIsTheWholeWindow) {
     for (int effect = 0; effect <= 10; ++effect) {
         SCOPED_TRACE(effect);
         const auto frames = revealFrames(548, 310, effect, true, 33);
-        EXPECT_EQ(frames.back().rects[0], (FrameRect{0, 0, 548, 310}));
+        EXPECT_EQ(frames.back().rects[0], (RegionRect{0, 0, 548, 310}));
     }
 }
