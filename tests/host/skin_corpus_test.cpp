@@ -1,0 +1,20 @@
+// The skin fuzzer's seed corpus, replayed: every seed passes the fuzz target's checks.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "tests/fuzz/skin_check.h"
+
+TEST(SkinFuzzCorpus, EverySeedPasses) {
+  int seeds = 0;
+  for (const auto& file : std::filesystem::directory_iterator(KORVALD_SOURCE_DIR "/tests/fuzz/skin_corpus")) {
+    SCOPED_TRACE(file.path().string());
+    std::ifstream in(file.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(checkSkinInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "");
+    ++seeds;
+  }
+  EXPECT_GT(seeds, 0);
+}
