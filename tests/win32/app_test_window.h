@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/entry_actions_win.h"
 #include "app/main_window_win.h"
 #include "app/message_pump_win.h"
 
@@ -53,10 +54,19 @@ protected:
             queries.push_back(account);
             list.appendRow("1");
         };
-        hooks.listRightClicked = [](HWND) { actions.push_back("rightClick"); };
-        hooks.copyEntryChosen = [](HWND) { actions.push_back("copy"); };
-        hooks.copyAndOpenEntryChosen = [](HWND) { actions.push_back("copyAndOpen"); };
+        hooks.listRightClicked = [](HWND mainWindow) {
+            actions.push_back("rightClick");
+            showEntryMenu(mainWindow);
+        };
+        hooks.copyEntryChosen = [](HWND) { actions.push_back(menuAction("copy")); };
+        hooks.copyAndOpenEntryChosen = [](HWND) { actions.push_back(menuAction("copyAndOpen")); };
         return hooks;
+    }
+
+    // An action chosen in the menu must run after the menu has closed.
+    static std::string menuAction(const char* name) {
+        const HWND menu = FindWindowA("#32768", nullptr);
+        return std::string(name) + (menu && IsWindowVisible(menu) ? " while the menu is open" : "");
     }
 
     static HWND control(ControlId id) { return mainWindowControl(window, id); }
