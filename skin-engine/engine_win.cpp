@@ -512,11 +512,23 @@ LRESULT editProc(HWND hwnd, WindowState& s, UINT msg, WPARAM wParam, LPARAM lPar
 void paintList(HWND hwnd, HDC target) {
   RECT rc;
   GetClientRect(hwnd, &rc);
-  BufferedDc buffer(target, rc);
-  const auto dc = reinterpret_cast<WPARAM>(buffer.get());
-  DefSubclassProc(hwnd, WM_ERASEBKGND, dc, 0);
-  DefSubclassProc(hwnd, WM_PAINT, dc, 0);
-  paintListGrid(hwnd, buffer.get(), *theme);
+  // The list has no WS_CLIPCHILDREN: keep the copy of the buffer off its header.
+  const int saved = SaveDC(target);
+  const auto header = reinterpret_cast<HWND>(SendMessageA(hwnd, LVM_GETHEADER, 0, 0));
+  if (header && IsWindowVisible(header)) {
+    RECT hr;
+    GetWindowRect(header, &hr);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&hr), 2);
+    ExcludeClipRect(target, hr.left, hr.top, hr.right, hr.bottom);
+  }
+  {
+    BufferedDc buffer(target, rc);
+    const auto dc = reinterpret_cast<WPARAM>(buffer.get());
+    DefSubclassProc(hwnd, WM_ERASEBKGND, dc, 0);
+    DefSubclassProc(hwnd, WM_PAINT, dc, 0);
+    paintListGrid(hwnd, buffer.get(), *theme);
+  }
+  RestoreDC(target, saved);
 }
 
 LRESULT onListColor(HWND hwnd, UINT msg, Rgb color) {

@@ -20,13 +20,13 @@ void makeCaptionLook(CaptionLook& look, Rgb caption, Rgb frame, Rgb text, int gl
   look.glyph = pen(look.text, 2);
 }
 
-Font systemFont(bool menu) {
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    return Font(static_cast<HFONT>(nullptr));
-  LOGFONTA font = menu ? metrics.lfMenuFont : metrics.lfCaptionFont;
-  if (!menu) font.lfWeight = FW_BOLD;
+// The dialog font, not the caption or menu font of the system: the window's own texts are
+// Chinese, and the GUI font is the one sure to have those glyphs (the caption font under Wine
+// and on Western systems is not).
+Font guiFont(bool bold) {
+  LOGFONTA font{};
+  if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) return Font();
+  if (bold) font.lfWeight = FW_BOLD;
   return Font(CreateFontIndirectA(&font));
 }
 
@@ -67,8 +67,8 @@ Theme::Theme(const Skin& s, int partsLeftNative) : skin(s), c(skin.colors), part
   menuRule = pen(mix(colorRef(c.menuText), colorRef(c.menu), 70));
   menuCheck = pen(colorRef(c.menuText), 2);
   menuSelectCheck = pen(colorRef(c.menuSelectText), 2);
-  captionFont = systemFont(false);
-  menuFont = systemFont(true);
+  captionFont = guiFont(true);
+  menuFont = guiFont(false);
 }
 
 }  // namespace skin
