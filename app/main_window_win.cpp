@@ -90,8 +90,11 @@ LRESULT onCommand(HWND window, MainWindowState& state, int id, int code) {
 }
 
 LRESULT onNotify(HWND window, MainWindowState& state, const NMHDR& header) {
-    if (header.idFrom == songListId && header.code == NM_RCLICK) raise(state.hooks.listRightClicked, window);
-    return 0;
+    if (header.idFrom != songListId) return 0;
+    if (header.code == NM_RCLICK) raise(state.hooks.listRightClicked, window);
+    // Nothing is kept per row, so one notice for the whole list will do: TRUE spares a
+    // notification per deleted row when a query clears thousands of them.
+    return header.code == LVN_DELETEALLITEMS ? TRUE : 0;
 }
 
 LRESULT onActivate(HWND window, MainWindowState& state, WPARAM wParam, LPARAM lParam) {

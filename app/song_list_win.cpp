@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <vector>
 
 void ListViewSongList::removeAllRows() { SendMessageA(listView_, LVM_DELETEALLITEMS, 0, 0); }
@@ -9,7 +10,7 @@ void ListViewSongList::removeAllRows() { SendMessageA(listView_, LVM_DELETEALLIT
 int ListViewSongList::appendRow(const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;
-    item.iItem = rowCount();
+    item.iItem = INT_MAX;  // past the end: appended, without asking the control for its count
     item.pszText = const_cast<char*>(text.c_str());
     return static_cast<int>(SendMessageA(listView_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
