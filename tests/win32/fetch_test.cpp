@@ -93,6 +93,17 @@ TEST_F(FetchTest, SendsOneBareHttp10Get)
     }
 }
 
+TEST_F(FetchTest, BlanksAndHighBytesKeepTheRequestLineWhole)
+{
+    // An account is sent as typed; whatever the client makes of a blank or a GBK byte, the
+    // request line must still be one method, one target and one version.
+    const std::string head = fetchText(serverUrl("/echo?uin=1 2\xB8\xE8&g_tk=514926140"));
+    const std::string line = head.substr(0, head.find("\r\n"));
+    EXPECT_EQ(std::count(line.begin(), line.end(), ' '), 2) << line;
+    EXPECT_EQ(line.rfind("GET /echo?uin=1", 0), 0u) << line;
+    EXPECT_EQ(line.substr(line.size() - 24), "&g_tk=514926140 HTTP/1.0") << line;
+}
+
 TEST_F(FetchTest, FollowsRedirects)
 {
     std::string head = fetchText(serverUrl("/redirect-same"));
