@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dressing/skin_setup_win.h"
+#include "tests/win32/temporary_folder.h"
 
 namespace {
 
@@ -24,43 +25,6 @@ std::string readFile(const std::string& path) {
 ByteSpan spanOf(const std::string& text) {
     return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
 }
-
-// A fresh folder under the temporary folder, removed with everything in it afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        static int serial = 0;
-        char base[MAX_PATH];
-        GetTempPathA(MAX_PATH, base);
-        path_ = std::string(base) + "korvald-skin-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++serial);
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~TemporaryFolder() {
-        for (const std::string& name : entries()) {
-            const std::string entry = path_ + "\\" + name;
-            SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!DeleteFileA(entry.c_str())) RemoveDirectoryA(entry.c_str());
-        }
-        RemoveDirectoryA(path_.c_str());
-    }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return names;
-    }
-
-private:
-    std::string path_;
-};
 
 // The attributes Wine can store (it reports the archive bit beside them).
 DWORD storedAttributes(const std::string& path) {
@@ -159,7 +123,7 @@ TEST(SkinEngineBinding, FullPathThenPlainNameElseTheFatalPath) {
     TemporaryFolder beside, onPath, broken, current;
     char originalCurrent[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, originalCurrent);
-    SetCurrentDirectoryA((current / "").c_str());
+    SetCurrentDirectoryA(current.path().c_str());
     CopyFileA(besideTest("skin_engine.bin").c_str(), (beside / "SkinH_EL.dll").c_str(), FALSE);
     CopyFileA(besideTest("skin_engine.bin").c_str(), (onPath / "SkinH_EL.dll").c_str(), FALSE);
     CopyFileA(besideTest("no_entry_points.bin").c_str(), (broken / "SkinH_EL.dll").c_str(), FALSE);
@@ -184,7 +148,7 @@ TEST(SkinEngineBinding, FullPathThenPlainNameElseTheFatalPath) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ(GetModuleHandleA("SkinH_EL.dll"), nullptr);
-        SetEnvironmentVariableA("PATH", (c.engineOnPath ? onPath / "" + ";" : "").append(originalPath).c_str());
+        SetEnvironmentVariableA("PATH", (c.engineOnPath ? onPath.path() + ";" : "").append(originalPath).c_str());
         missingEntryPoints.clear();
         {
             LoadedSkinEngine engine(c.modulePath, recordMissing);
