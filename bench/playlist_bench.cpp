@@ -2,7 +2,6 @@
 // and the memory peak of the whole query. Prints one table: scripts in the README quote it.
 #include <malloc.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 #include <regex>
@@ -12,19 +11,18 @@
 
 #include "playlist/playlist_query.h"
 
-// Live and peak heap bytes, for the memory figure of the whole query.
+// Live and peak heap bytes, for the memory figure of the whole query (one thread only).
 namespace {
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> peakBytes{0};
+std::size_t liveBytes = 0;
+std::size_t peakBytes = 0;
 }  // namespace
 
 void* operator new(std::size_t size)
 {
     void* p = std::malloc(size ? size : 1);
     if (!p) throw std::bad_alloc();
-    const std::size_t live = liveBytes += malloc_usable_size(p);
-    for (std::size_t peak = peakBytes; live > peak && !peakBytes.compare_exchange_weak(peak, live);) {
-    }
+    liveBytes += malloc_usable_size(p);
+    if (liveBytes > peakBytes) peakBytes = liveBytes;
     return p;
 }
 void operator delete(void* p) noexcept
@@ -33,7 +31,10 @@ void operator delete(void* p) noexcept
     liveBytes -= malloc_usable_size(p);
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
 
 namespace {
 
@@ -77,7 +78,8 @@ std::size_t plainBoostRows(const std::string& text)
     }
     std::vector<PlaylistEntry> entries;
     for (std::size_t k = 0; k < lists[0].size(); ++k) {
-        entries.push_back({std::to_string(k + 1), lists[0][k].str(1) + " - " + lists[1].at(k).str(1),
+        entries.push_back({std::to_string(k + 1),
+                           lists[0][k].str(1) + " - " + lists[1].at(k).str(1),
                            lists[2].at(k).str(1)});
     }
     return entries.size();
@@ -89,14 +91,16 @@ std::size_t stdRegexRows(const std::string& text)
     for (const char* source : {songNamePattern, singerNamePattern, songUrlPattern}) {
         const std::regex pattern(source);
         std::vector<std::smatch> matches;
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+             it != std::sregex_iterator(); ++it) {
             matches.push_back(*it);
         }
         lists.push_back(std::move(matches));
     }
     std::vector<PlaylistEntry> entries;
     for (std::size_t k = 0; k < lists[0].size(); ++k) {
-        entries.push_back({std::to_string(k + 1), lists[0][k].str(1) + " - " + lists[1].at(k).str(1),
+        entries.push_back({std::to_string(k + 1),
+                           lists[0][k].str(1) + " - " + lists[1].at(k).str(1),
                            lists[2].at(k).str(1)});
     }
     return entries.size();
@@ -117,13 +121,21 @@ void runExtraction(benchmark::State& state, bool hostile, Extract extract)
 
 void Extraction_Typical(benchmark::State& state)
 {
-    runExtraction(state, false, [](const std::string& t) { return extractPlaylistEntries(t).size(); });
+    runExtraction(state, false,
+                  [](const std::string& t) { return extractPlaylistEntries(t).size(); });
 }
-void PlainBoostLoop_Typical(benchmark::State& state) { runExtraction(state, false, plainBoostRows); }
-void StdRegex_Typical(benchmark::State& state) { runExtraction(state, false, stdRegexRows); }
+void PlainBoostLoop_Typical(benchmark::State& state)
+{
+    runExtraction(state, false, plainBoostRows);
+}
+void StdRegex_Typical(benchmark::State& state)
+{
+    runExtraction(state, false, stdRegexRows);
+}
 void Extraction_Hostile(benchmark::State& state)
 {
-    runExtraction(state, true, [](const std::string& t) { return extractPlaylistEntries(t).size(); });
+    runExtraction(state, true,
+                  [](const std::string& t) { return extractPlaylistEntries(t).size(); });
 }
 
 struct NullSongList : SongList {
@@ -151,8 +163,16 @@ void Query_PeakMemory(benchmark::State& state)
 }
 
 constexpr std::int64_t kB = 1 << 10, MB = 1 << 20;
-BENCHMARK(Extraction_Typical)->Arg(10 * kB)->Arg(1 * MB)->Arg(10 * MB)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainBoostLoop_Typical)->Arg(10 * kB)->Arg(1 * MB)->Arg(10 * MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(Extraction_Typical)
+    ->Arg(10 * kB)
+    ->Arg(1 * MB)
+    ->Arg(10 * MB)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainBoostLoop_Typical)
+    ->Arg(10 * kB)
+    ->Arg(1 * MB)
+    ->Arg(10 * MB)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(StdRegex_Typical)->Arg(10 * kB)->Arg(1 * MB)->Arg(10 * MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(Extraction_Hostile)->Arg(1 * MB)->Arg(10 * MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(Query_PeakMemory)->Arg(10 * MB)->Unit(benchmark::kMillisecond)->Iterations(3);

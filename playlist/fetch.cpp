@@ -5,7 +5,10 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool startsWithHttp(const std::string& url)
 {
@@ -21,8 +24,8 @@ bool startsWithHttp(const std::string& url)
 std::optional<HttpTarget> splitHttpUrl(const std::string& url)
 {
     if (!startsWithHttp(url)) return std::nullopt;
-    const std::string rest = url.substr(7, url.find('#') == std::string::npos ? std::string::npos
-                                                                             : url.find('#') - 7);
+    const std::string rest =
+        url.substr(7, url.find('#') == std::string::npos ? std::string::npos : url.find('#') - 7);
     const std::size_t targetStart = rest.find_first_of("/?");
     const std::string authority = rest.substr(0, targetStart);
     HttpTarget split;

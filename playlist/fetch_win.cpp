@@ -68,7 +68,10 @@ Bytes readBody(HINTERNET request)
 
 }  // namespace
 
-Bytes fetchUrlBytes(const std::string& url) { return fetchUrlBytes(url, fetchTimeoutMilliseconds); }
+Bytes fetchUrlBytes(const std::string& url)
+{
+    return fetchUrlBytes(url, fetchTimeoutMilliseconds);
+}
 
 Bytes fetchUrlBytes(const std::string& url, unsigned long timeoutMilliseconds)
 {
@@ -77,8 +80,8 @@ Bytes fetchUrlBytes(const std::string& url, unsigned long timeoutMilliseconds)
     if (!split) return {};
     HINTERNET agent = agentHandle();
     if (!agent) return {};
-    const InternetHandle connection(InternetConnectA(agent, split->host.c_str(), split->port,
-                                                     nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    const InternetHandle connection(InternetConnectA(
+        agent, split->host.c_str(), split->port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return {};
     // Always from the server, never into the cache; and no cookies, stored credentials or
     // dialogs: the user's own would otherwise travel over plain HTTP.

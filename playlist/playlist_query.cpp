@@ -17,8 +17,8 @@ const char songUrlPattern[] = "xsong_url:'(.*?)',xsong_dissid";
 std::string buildPlaylistUrl(const std::string& account)
 {
     // The account goes in exactly as typed: the service, not the client, judges it.
-    return std::string("http://") + playlistHost + "/fcg-bin/cgi_playlist_xml.fcg?json=1&uin=" +
-           account + "&g_tk=" + playlistToken;
+    return std::string("http://") + playlistHost +
+           "/fcg-bin/cgi_playlist_xml.fcg?json=1&uin=" + account + "&g_tk=" + playlistToken;
 }
 
 std::string bytesToText(const Bytes& bytes)
@@ -38,7 +38,8 @@ std::string closingLiteral(const boost::regex& pattern)
 {
     if (pattern.flags() != boost::regex::perl) return {};
     const std::string source = pattern.str();
-    if (source.find_first_of("|\\") != std::string::npos || source.find("(?") != std::string::npos) {
+    if (source.find_first_of("|\\") != std::string::npos ||
+        source.find("(?") != std::string::npos) {
         return {};
     }
     const auto lastSpecial = source.find_last_of(".^$?*+()[]{}");
@@ -113,7 +114,8 @@ std::vector<std::string> capturedValues(const char* patternSource, const std::st
     const boost::regex pattern(patternSource, boost::regex::perl);
     std::vector<std::string> values;
     try {
-        visitMatches(pattern, text, true, [&](const boost::smatch& m) { values.push_back(m.str(1)); });
+        visitMatches(pattern, text, true,
+                     [&](const boost::smatch& m) { values.push_back(m.str(1)); });
     } catch (const std::exception&) {
         // As in findAllMatches: what was found before the engine gave up stands.
     }

@@ -15,7 +15,8 @@ bool readAll(std::FILE* in, Bytes& bytes)
 {
     unsigned char chunk[65536];
     std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
     return !std::ferror(in);
 }
 
@@ -40,5 +41,7 @@ int main(int argc, char** argv)
     for (const PlaylistEntry& entry : extractPlaylistEntries(bytesToText(reply))) {
         out += entry.positionText + '\t' + entry.title + '\t' + entry.url + '\n';
     }
-    return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0 ? 0 : 1;
+    return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0
+               ? 0
+               : 1;
 }

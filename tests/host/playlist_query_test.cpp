@@ -26,7 +26,10 @@ std::string twelveRecords()
     return reply;
 }
 
-Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes bytesOf(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
 
 struct ExtractionCase {
     const char* name;
@@ -42,21 +45,29 @@ const std::vector<ExtractionCase>& extractionCases()
              record("B", "C", "http://s.example/2.m4a"),
          {{"\xC7\xE0\xBB\xA8\xB4\xC9 - \xD6\xDC\xBD\xDC\xC2\xD7", "http://s.example/1.m4a"},
           {"B - C", "http://s.example/2.m4a"}}},
-        {"value spanning lines", record("one\r\ntwo", "s\n", "u\nv"), {{"one\r\ntwo - s\n", "u\nv"}}},
+        {"value spanning lines",
+         record("one\r\ntwo", "s\n", "u\nv"),
+         {{"one\r\ntwo - s\n", "u\nv"}}},
         {"empty values", record("", "", ""), {{" - ", ""}}},
-        {"other quote characters", "xsong_name:\"N\",xsinger_id xsinger_name:`S`,xsong_url",
+        {"other quote characters",
+         "xsong_name:\"N\",xsinger_id xsinger_name:`S`,xsong_url",
          {{"N - S", ""}}},
         {"more singers and URLs than names",
          "xsong_name:'N',xsinger_id xsinger_name:'S1',xsong_url xsinger_name:'S2',xsong_url "
          "xsong_url:'U1',xsong_dissid xsong_url:'U2',xsong_dissid",
          {{"N - S1", "U1"}}},
-        {"singer and URL lists run out", record("A", "S", "U") + "xsong_name:'B',xsinger_id",
+        {"singer and URL lists run out",
+         record("A", "S", "U") + "xsong_name:'B',xsinger_id",
          {{"A - S", "U"}, {"B - ", ""}}},
-        {"zero byte ends the text", record("A", "S", "U") + std::string(1, '\0') + record("B", "S", "U"),
+        {"zero byte ends the text",
+         record("A", "S", "U") + std::string(1, '\0') + record("B", "S", "U"),
          {{"A - S", "U"}}},
         {"capital-letter keys", "XSONG_NAME:'A',XSINGER_ID XSINGER_NAME:'S',XSONG_URL", {}},
-        {"truncated last record", record("A", "S", "U") + "{xsong_id:'8',xsong_name:'Cut off", {{"A - S", "U"}}},
-        {"names are the shortest run", "xsong_name:'a',xsinger_id:'1',xsong_name:'b',xsinger_id",
+        {"truncated last record",
+         record("A", "S", "U") + "{xsong_id:'8',xsong_name:'Cut off",
+         {{"A - S", "U"}}},
+        {"names are the shortest run",
+         "xsong_name:'a',xsinger_id:'1',xsong_name:'b',xsinger_id",
          {{"a - ", ""}, {"b - ", ""}}},
         {"error page", "<html><body>502 Bad Gateway</body></html>", {}},
         {"no bytes", "", {}},
@@ -68,7 +79,8 @@ TEST(PlaylistExtraction, TableOfReplies)
 {
     for (const ExtractionCase& c : extractionCases()) {
         SCOPED_TRACE(c.name);
-        const std::vector<PlaylistEntry> entries = extractPlaylistEntries(bytesToText(bytesOf(c.reply)));
+        const std::vector<PlaylistEntry> entries =
+            extractPlaylistEntries(bytesToText(bytesOf(c.reply)));
         ASSERT_EQ(entries.size(), c.rows.size());
         for (std::size_t k = 0; k < entries.size(); ++k) {
             EXPECT_EQ(entries[k].positionText, std::to_string(k + 1));
@@ -124,7 +136,8 @@ TEST(PlaylistQuery, ReplacesTheRowsWithWhatTheReplyGives)
     };
     list.rows = {{"old", "row", ""}};
     runPlaylistQuery("10001", list, fetch);
-    const std::vector<std::vector<std::string>> expected = {{"1", "A - S", "U1"}, {"2", "B - T", "U2"}};
+    const std::vector<std::vector<std::string>> expected = {{"1", "A - S", "U1"},
+                                                            {"2", "B - T", "U2"}};
     EXPECT_EQ(list.rows, expected);
     EXPECT_EQ(fetched, std::vector<std::string>{buildPlaylistUrl("10001")});
     const std::vector<std::string> calls = {"removeAllRows", "appendRow", "setCellText 1",
@@ -144,9 +157,23 @@ TEST(PlaylistQuery, ReplacesTheRowsWithWhatTheReplyGives)
 // search finds exactly what the bare loop finds.
 TEST(PlaylistFindAllMatches, GuardChangesNoResult)
 {
-    const char* pieces[] = {"xsong_name:", ",xsinger_id", "xsinger_name:", ",xsong_url",
-                            "xsong_url:'", "',xsong_dissid", "'", "\"", ",", "\n", "\r\n",
-                            "\xB8\xE8", "\xFF", "a", "xsong_", "XSONG_NAME:", ":"};
+    const char* pieces[] = {"xsong_name:",
+                            ",xsinger_id",
+                            "xsinger_name:",
+                            ",xsong_url",
+                            "xsong_url:'",
+                            "',xsong_dissid",
+                            "'",
+                            "\"",
+                            ",",
+                            "\n",
+                            "\r\n",
+                            "\xB8\xE8",
+                            "\xFF",
+                            "a",
+                            "xsong_",
+                            "XSONG_NAME:",
+                            ":"};
     std::mt19937 random(20261211);
     int compared = 0;
     for (int round = 0; round < 3000; ++round) {
@@ -209,7 +236,8 @@ TEST(ExtractPlaylistTool, PrintsTheRowsOfTheTable)
         SCOPED_TRACE(c.name);
         std::string expected;
         for (std::size_t k = 0; k < c.rows.size(); ++k) {
-            expected += std::to_string(k + 1) + '\t' + c.rows[k].first + '\t' + c.rows[k].second + '\n';
+            expected +=
+                std::to_string(k + 1) + '\t' + c.rows[k].first + '\t' + c.rows[k].second + '\n';
         }
         std::FILE* file = std::fopen(path.c_str(), "wb");
         ASSERT_NE(file, nullptr);
@@ -219,7 +247,8 @@ TEST(ExtractPlaylistTool, PrintsTheRowsOfTheTable)
         ASSERT_NE(out, nullptr);
         std::string printed;
         char chunk[4096];
-        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, out)) > 0;) printed.append(chunk, got);
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, out)) > 0;)
+            printed.append(chunk, got);
         EXPECT_EQ(pclose(out), 0);
         EXPECT_EQ(printed, expected);
     }

@@ -82,7 +82,8 @@ TEST_F(FetchTest, BodiesArriveWhole)
 TEST_F(FetchTest, SendsOneBareHttp10Get)
 {
     const std::string head = fetchText(serverUrl("/echo?json=1&uin=10001&g_tk=514926140#part"));
-    EXPECT_EQ(head.substr(0, head.find("\r\n")), "GET /echo?json=1&uin=10001&g_tk=514926140 HTTP/1.0");
+    EXPECT_EQ(head.substr(0, head.find("\r\n")),
+              "GET /echo?json=1&uin=10001&g_tk=514926140 HTTP/1.0");
     EXPECT_NE(head.find("\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n"),
               std::string::npos);
     const auto accept = head.find("\r\nAccept:");
@@ -170,10 +171,12 @@ TEST_F(QueryThroughProxyTest, FillsTheSongList)
          "http://stream.qqmusic.example/C100003aBc.m4a"},
         {"2", "\xBA\xF3\xC0\xB4 - \xC1\xF5\xC8\xF4\xD3\xA2",
          "http://stream.qqmusic.example/C100001xYz.m4a"},
-        {"3", "\xCD\xAF\xBB\xB0 - \xB9\xE2\xC1\xBC", "http://stream.qqmusic.example/C100002Qwe.m4a"},
+        {"3", "\xCD\xAF\xBB\xB0 - \xB9\xE2\xC1\xBC",
+         "http://stream.qqmusic.example/C100002Qwe.m4a"},
         // Through a proxy, WinINet writes the port into the absolute target.
         {"4", "request - target",
-         "http://qzone-music.qq.com:80/fcg-bin/cgi_playlist_xml.fcg?json=1&uin=10001&g_tk=514926140"},
+         "http://qzone-music.qq.com:80/fcg-bin/"
+         "cgi_playlist_xml.fcg?json=1&uin=10001&g_tk=514926140"},
     };
     EXPECT_EQ(list.rows, expected);
 }
