@@ -78,7 +78,9 @@ void handleAccountKey(HWND window, MainWindowState& state, unsigned keyCode, int
     if (keyCode == 13) runQuery(window, state);
 }
 
-void raise(const std::function<void(HWND)>& hook, HWND window) {
+// Runs a copy of the hook: an action that dispatches messages (the reveal animation, the popup
+// menu's loop) may see the window closed and its state, hooks included, freed under it.
+void raise(std::function<void(HWND)> hook, HWND window) {
     if (hook) hook(window);
 }
 
