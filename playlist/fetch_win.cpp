@@ -83,10 +83,11 @@ Bytes fetchUrlBytes(const std::string& url, unsigned long timeoutMilliseconds)
     const InternetHandle connection(InternetConnectA(
         agent, split->host.c_str(), split->port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return {};
-    // Always from the server, never into the cache; and no cookies, stored credentials or
-    // dialogs: the user's own would otherwise travel over plain HTTP.
-    const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
-                        INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTH | INTERNET_FLAG_NO_UI;
+    // Always from the origin server, past any caching proxy, never into the cache; and no
+    // cookies, stored credentials or dialogs: the user's own would travel over plain HTTP.
+    const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE |
+                        INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
+                        INTERNET_FLAG_NO_AUTH | INTERNET_FLAG_NO_UI;
     const char* acceptTypes[] = {"*/*", nullptr};
     const InternetHandle request(HttpOpenRequestA(connection.get(), "GET", split->target.c_str(),
                                                   "HTTP/1.0", nullptr, acceptTypes, flags, 0));

@@ -89,6 +89,7 @@ TEST_F(FetchTest, SendsOneBareHttp10Get)
     const auto accept = head.find("\r\nAccept:");
     EXPECT_EQ(head.substr(accept, 15), "\r\nAccept: */*\r\n");
     EXPECT_EQ(head.find("\r\nAccept:", accept + 1), std::string::npos);
+    EXPECT_NE(head.find("\r\nPragma: no-cache\r\n"), std::string::npos);  // past any proxy cache
     for (const char* absent : {"\r\nCookie:", "\r\nAuthorization:", "\r\nReferer:"}) {
         EXPECT_EQ(head.find(absent), std::string::npos) << absent;
     }
