@@ -347,3 +347,25 @@ TEST_F(SkinEngine, WindowsCreatedLaterAreDressedToo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Korvald.exe carries the packed skins byte for byte as RCDATA 1..33 (when it has been built).
+TEST(SkinResources, KorvaldCarriesEveryPackedSkin) {
+  const std::string exe = skinTestWindowsPath(KORVALD_BINARY_DIR "/Korvald.exe");
+  if (GetFileAttributesA(exe.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "Korvald.exe not built";
+  const HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_TRUE(image);
+  for (int number = 1; number <= 33; ++number) {
+    SCOPED_TRACE(number);
+    const HRSRC resource = FindResourceA(image, MAKEINTRESOURCEA(number), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    ASSERT_TRUE(resource);
+    const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(image, resource)));
+    const Bytes carried(data, data + SizeofResource(image, resource));
+    EXPECT_EQ(carried, blob(number));
+  }
+  EXPECT_FALSE(FindResourceA(image, MAKEINTRESOURCEA(34), MAKEINTRESOURCEA(10)));
+  FreeLibrary(image);
+}
+
+}  // namespace
