@@ -32,8 +32,8 @@ struct Geometry {
     // written (double products, then truncation) so every build yields the same pixels.
     RegionRect rectangle(RevealEffect effect, long long frame) const {
         const double i = frame, sx = W / n, sy = H / n;
-        const int grownX = T(i * sx), grownY = T(i * sy);          // i*sx, i*sy
-        const int restX = T(W - i * sx), restY = T(H - i * sy);    // W - i*sx, H - i*sy
+        const int grownX = T(i * sx), grownY = T(i * sy);
+        const int restX = T(W - i * sx), restY = T(H - i * sy);
         const int x = reveal ? grownX : restX, y = reveal ? grownY : restY;
         switch (effect) {
         case RevealEffect::WipeFromLeft: return {0, 0, grownX, h};
@@ -54,11 +54,12 @@ struct Geometry {
             return between(0, T(H / 2.0 - shown / 2.0), w, T(H / 2.0 + shown / 2.0));
         }
         case RevealEffect::GrowFromCentre: return centred(W, H, x, y);
-        default: {  // SquareFromCentre: one step size from the larger extent
+        case RevealEffect::SquareFromCentre: {  // one step size, from the larger extent
             const double s = std::max(W, H) / n;
             return reveal ? centred(W, H, T(i * s), T(i * s))
                           : centred(W, H, T(W - i * s), T(H - i * s));
         }
+        default: return {};  // the blinds are made of strips
         }
     }
 

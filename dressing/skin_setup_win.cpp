@@ -57,7 +57,7 @@ LoadedSkinEngine::LoadedSkinEngine(std::string modulePath, MissingHandler onMiss
     : modulePath_(std::move(modulePath)), onMissing_(onMissing) {}
 
 // Loading a damaged file must end in our own error box, not in the system's "bad image" box.
-void (*LoadedSkinEngine::bind(const char* entryPoint))() {
+LoadedSkinEngine::AnyEntry LoadedSkinEngine::bind(const char* entryPoint) {
     if (!module_) {
         DWORD previousMode = 0;
         SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
@@ -67,8 +67,7 @@ void (*LoadedSkinEngine::bind(const char* entryPoint))() {
     }
     const FARPROC entry = module_ ? GetProcAddress(module_.get(), entryPoint) : nullptr;
     if (!entry) onMissing_(entryPoint);
-    // Through the generic function pointer type, which converts to any other without a warning.
-    return reinterpret_cast<void (*)()>(entry);
+    return reinterpret_cast<AnyEntry>(entry);
 }
 
 void LoadedSkinEngine::setAero(int on) {

@@ -34,7 +34,8 @@ public:
                    int reserved2) override;
 
 private:
-    void (*bind(const char* entryPoint))();
+    using AnyEntry = void (*)();  // converts to every other function pointer type without a warning
+    AnyEntry bind(const char* entryPoint);
 
     using SetAeroEntry = int(WINAPI*)(int);
     using AttachResEntry = int(WINAPI*)(const unsigned char*, int, const char*, int, int, int);
