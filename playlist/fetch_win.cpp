@@ -38,12 +38,17 @@ void setTimeouts(HINTERNET request, DWORD milliseconds)
 
 std::optional<std::string> contentLength(HINTERNET request)
 {
-    char value[64];
-    DWORD size = sizeof value;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, value, &size, nullptr)) {
-        return std::nullopt;  // missing, or too long to be a usable number
+    std::string value(32, '\0');
+    DWORD size = static_cast<DWORD>(value.size());
+    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, value.data(), &size, nullptr)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;  // no such header
+        value.resize(size);  // a long value: size now counts its terminator
+        if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, value.data(), &size, nullptr)) {
+            return std::nullopt;
+        }
     }
-    return std::string(value, size);
+    value.resize(size);
+    return value;
 }
 
 // Reads until a read returns zero bytes. A failing read ends the body and its count is not
