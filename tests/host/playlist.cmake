@@ -7,3 +7,9 @@ korvald_test(playlist_test
 if(NOT WIN32)
   add_dependencies(playlist_test extract-playlist)
 endif()
+if(NOT WIN32)
+  # The demo service's sample reply through the extract-playlist tool.
+  add_test(NAME playlist_demo_service_test
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/fixtures/check-demo-service
+            ${CMAKE_SOURCE_DIR}/tools/demo-playlist-service $<TARGET_FILE:extract-playlist>)
+endif()
