@@ -27,28 +27,30 @@ inline KorvaldProcess startKorvald(const std::string& exePath, const std::string
     return {UniqueKernelHandle(started.hProcess), started.dwProcessId};
 }
 
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+inline BOOL CALLBACK matchProcessWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char text[256] = "";
+    if (search.className) GetClassNameA(window, text, sizeof text);
+    else GetWindowTextA(window, text, sizeof text);
+    const char* wanted = search.className ? search.className : "Bremlock\xD6\xAEKorvald ";  // Bremlock之Korvald
+    if (owner != search.processId || !IsWindowVisible(window) || lstrcmpA(text, wanted) != 0) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 // The process's visible top-level window of the given class ("#32770" for a message box), or
 // with the main window's caption when className is null.
 inline HWND findProcessWindow(DWORD processId, const char* className) {
-    struct Search {
-        DWORD processId;
-        const char* className;
-        HWND found;
-    } search{processId, className, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char text[256] = "";
-            if (s.className) GetClassNameA(window, text, sizeof text);
-            else GetWindowTextA(window, text, sizeof text);
-            const char* wanted = s.className ? s.className : "Bremlock\xD6\xAEKorvald ";  // Bremlock之Korvald
-            if (owner != s.processId || !IsWindowVisible(window) || lstrcmpA(text, wanted) != 0) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(matchProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
