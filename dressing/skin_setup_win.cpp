@@ -45,9 +45,9 @@ void WindowsSkinFiles::setHiddenOnly(const std::string& path) {
 void WindowsSkinFiles::removeFile(const std::string& path) { DeleteFileA(path.c_str()); }
 
 void failForMissingEntryPoint(const char* entryPoint) {
-    // 无法加载 SkinH_EL.dll 的入口点 <name>，程序将退出。
+    // 无法加载 SkinH_EL.dll 的入口点 <name>。/ 程序将退出。
     const std::string text = std::string("\xCE\xDE\xB7\xA8\xBC\xD3\xD4\xD8 SkinH_EL.dll \xB5\xC4\xC8\xEB\xBF\xDA\xB5\xE3 ") +
-                             entryPoint + "\xA3\xAC\xB3\xCC\xD0\xF2\xBD\xAB\xCD\xCB\xB3\xF6\xA1\xA3";
+                             entryPoint + "\xA1\xA3\n\xB3\xCC\xD0\xF2\xBD\xAB\xCD\xCB\xB3\xF6\xA1\xA3";
     // Task-modal: the main window is already on screen and must take no input meanwhile.
     MessageBoxA(nullptr, text.c_str(), "Korvald", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(static_cast<UINT>(-1));
