@@ -119,7 +119,8 @@ TEST_F(AppEntryTest, CopyPutsTheLabelledTitleAndUrlBytesOnTheClipboard) {
     const Case cases[] = {
         {"song", {{sunnyDay, "http://example.com/a.mp3"}}, 0,
          titleLabel + sunnyDay + urlLabel + "http://example.com/a.mp3"},
-        {"second row selected", {{"a - b", "http://a"}, {"c - d", "http://c"}}, 1, titleLabel + "c - d" + urlLabel + "http://c"},
+        {"second row selected", {{"a - b", "http://a"}, {"c - d", "http://c"}}, 1,
+         titleLabel + "c - d" + urlLabel + "http://c"},
         {"empty name and singer", {{" - ", "http://x"}}, 0, titleLabel + " - " + urlLabel + "http://x"},
         {"longer than 511 bytes", {{longTitle, longUrl}}, 0, titleLabel + longTitle + urlLabel + longUrl},
         {"rows but none selected", {{"a - b", "http://a"}}, -1, titleLabel + urlLabel},
