@@ -203,8 +203,10 @@ LRESULT onNcHitTest(HWND hwnd, LPARAM lParam) {
   return hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTHELP ? HTCAPTION : hit;
 }
 
+// Over our close box the default handler is kept out: it would draw the system's own hot box.
 LRESULT onNcMouseMove(HWND hwnd, WindowState& s, WPARAM wParam, LPARAM lParam) {
   const bool hot = wParam == HTCLOSE;
+  const LRESULT result = hot ? 0 : DefSubclassProc(hwnd, WM_NCMOUSEMOVE, wParam, lParam);
   if (hot != s.hot) {
     s.hot = hot;
     redrawFrame(hwnd, s);
@@ -213,15 +215,14 @@ LRESULT onNcMouseMove(HWND hwnd, WindowState& s, WPARAM wParam, LPARAM lParam) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, hwnd, 0};
     TrackMouseEvent(&track);
   }
-  return DefSubclassProc(hwnd, WM_NCMOUSEMOVE, wParam, lParam);
+  return result;
 }
 
 LRESULT onNcMouseLeave(HWND hwnd, WindowState& s) {
-  if (s.hot) {
-    s.hot = false;
-    redrawFrame(hwnd, s);
-  }
-  return DefSubclassProc(hwnd, WM_NCMOUSELEAVE, 0, 0);
+  const LRESULT result = DefSubclassProc(hwnd, WM_NCMOUSELEAVE, 0, 0);
+  s.hot = false;
+  redrawFrame(hwnd, s);
+  return result;
 }
 
 // The close box is ours, so we track the press ourselves, like a push button.
@@ -238,6 +239,7 @@ LRESULT onTrackingMouse(HWND hwnd, WindowState& s, UINT msg, WPARAM wParam, LPAR
   POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   ClientToScreen(hwnd, &p);
   const bool inside = inCloseBox(hwnd, p);
+  s.hot = inside;
   if (msg == WM_MOUSEMOVE) {
     if (inside != s.pressed) {
       s.pressed = inside;
@@ -372,7 +374,7 @@ void printWindow(HWND hwnd, HDC dc) {
   GetClientRect(hwnd, &client);
   POINT origin{0, 0};
   ClientToScreen(hwnd, &origin);
-  if (s && s->kind == Kind::frame) paintFrame(hwnd, dc, *theme, s->active, aero, CloseBox::normal);
+  if (s && s->kind == Kind::frame) paintFrame(hwnd, dc, *theme, s->active, aero, closeBoxState(*s));
   if (s && (s->kind == Kind::edit || s->kind == Kind::list))
     paintBorder(hwnd, dc, theme->editBorder.get(), (s->kind == Kind::edit ? theme->editInner : theme->listInner).get());
   const int saved = SaveDC(dc);
@@ -410,6 +412,7 @@ LRESULT frameProc(HWND hwnd, WindowState& s, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_NCMOUSEMOVE: if (frame) return onNcMouseMove(hwnd, s, wParam, lParam); break;
     case WM_NCMOUSELEAVE: if (frame) return onNcMouseLeave(hwnd, s); break;
     case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK: if (frame) return onNcButtonDown(hwnd, s, msg, wParam, lParam); break;
+    case WM_NCLBUTTONUP: if (frame && wParam == HTCLOSE) return 0; break;
     case WM_MOUSEMOVE: case WM_LBUTTONUP: return onTrackingMouse(hwnd, s, msg, wParam, lParam);
     case WM_CAPTURECHANGED: return onCaptureChanged(hwnd, s, wParam, lParam);
     case WM_ERASEBKGND: if (client) return onEraseBackground(hwnd, dc); break;

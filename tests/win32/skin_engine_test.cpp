@@ -331,6 +331,131 @@ TEST_F(SkinEngine, AttachingAgainIsHarmlessAndReplacesTheSkin) {
   expectDressed(w, expected);
 }
 
+// Moving by the caption and the window menu stay with the system: only the close box is ours.
+TEST_F(SkinEngine, CaptionKeepsMovingAndTheWindowMenu) {
+  ASSERT_EQ(attach(3), 1);
+  pumpUntilIdle();
+  RECT window;
+  GetWindowRect(w.frame, &window);
+  const RECT client = clientInWindow(w.frame, w.frame);
+  const int captionMiddle = window.top + (client.left + client.top) / 2;
+  const struct {
+    const char* what;
+    POINT at;
+    LRESULT expected;
+  } cases[] = {
+      {"caption middle", {window.left + 274, captionMiddle}, HTCAPTION},
+      {"window icon", {window.left + client.left + 12, captionMiddle}, HTSYSMENU},
+      {"close box", {window.left + client.right - 10, captionMiddle}, HTCLOSE},
+      {"client", {window.left + client.left + 300, window.top + client.top + 260}, HTCLIENT},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(SendMessageA(w.frame, WM_NCHITTEST, 0, MAKELPARAM(c.at.x, c.at.y)), c.expected);
+  }
+}
+
+// The close box is tracked like a push button: hot, pressed, and a close only when released on it.
+TEST_F(SkinEngine, CloseBoxShowsHotAndPressedAndClosesOnRelease) {
+  ASSERT_EQ(attach(9), 1);
+  pumpUntilIdle();
+  const skin::Palette p = palette(9).colors;
+  RECT window;
+  GetWindowRect(w.frame, &window);
+  const RECT client = clientInWindow(w.frame, w.frame);
+  const POINT corner{client.right - 3, client.top - 3};  // inside the box, clear of its cross
+  const POINT box{window.left + client.right - 10, window.top + (client.left + client.top) / 2};
+  auto clientLParam = [&](POINT screen) {
+    ScreenToClient(w.frame, &screen);
+    return MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y));
+  };
+  const LPARAM onBox = MAKELPARAM(box.x, box.y);
+  const int closes = skinTestCloseRequests;
+  const struct {
+    const char* step;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    skin::Rgb expected;
+    int closeRequests;
+  } steps[] = {
+      {"pointer over the box", WM_NCMOUSEMOVE, HTCLOSE, onBox, p.closeHot, 0},
+      {"pressed", WM_NCLBUTTONDOWN, HTCLOSE, onBox, p.closePressed, 0},
+      {"dragged off while pressed", WM_MOUSEMOVE, 0, clientLParam({box.x - 200, box.y}), p.caption, 0},
+      {"released off the box", WM_LBUTTONUP, 0, clientLParam({box.x - 200, box.y}), p.caption, 0},
+      {"pressed again", WM_NCLBUTTONDOWN, HTCLOSE, onBox, p.closePressed, 0},
+      {"released on the box", WM_LBUTTONUP, 0, clientLParam(box), p.closeHot, 1},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.step);
+    SendMessageA(w.frame, step.msg, step.wParam, step.lParam);
+    pumpUntilIdle();
+    EXPECT_PRED2(closeTo, Capture(w.frame).at(corner), ref(step.expected));
+    EXPECT_EQ(skinTestCloseRequests - closes, step.closeRequests);
+  }
+  SendMessageA(w.frame, WM_NCMOUSELEAVE, 0, 0);
+}
+
+TEST_F(SkinEngine, PushButtonShowsEachState) {
+  ASSERT_EQ(attach(26), 1);
+  pumpUntilIdle();
+  const skin::Palette p = palette(26).colors;
+  const RECT button = clientInWindow(w.frame, w.button);
+  const POINT face{button.left + 6, button.top + 6}, ring{button.left + 2, (button.top + button.bottom) / 2};
+  const struct {
+    const char* state;
+    void (*enter)(HWND);
+    skin::Rgb faceColor, ringColor;
+  } cases[] = {
+      {"normal", [](HWND) {}, p.button, p.button},
+      {"hot", [](HWND b) { SendMessageA(b, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, p.buttonHot, p.buttonHot},
+      {"pressed", [](HWND b) { SendMessageA(b, BM_SETSTATE, TRUE, 0); }, p.buttonPressed, p.buttonPressed},
+      {"released, pointer gone", [](HWND b) {
+         SendMessageA(b, BM_SETSTATE, FALSE, 0);
+         SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+       }, p.button, p.button},
+      {"focused", [](HWND b) { SetFocus(b); }, p.button, p.focus},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.state);
+    c.enter(w.button);  // no pumping: a posted WM_MOUSELEAVE would end the hot state at once
+    const Capture capture(w.frame);
+    EXPECT_PRED2(closeTo, capture.at(face), ref(c.faceColor));
+    EXPECT_PRED2(closeTo, capture.at(ring), ref(c.ringColor));
+  }
+  SetFocus(w.list);
+  pumpUntilIdle();
+}
+
+// Menu items are drawn by the engine, and keep their texts for whoever reads them back.
+TEST_F(SkinEngine, PopupMenuItemsAreDrawnInTheSkin) {
+  ASSERT_EQ(attach(30), 1);
+  const skin::Palette p = palette(30).colors;
+  ASSERT_EQ(menuBackground(w), ref(p.menu));
+  char text[64] = "";
+  GetMenuStringA(w.menu, 2, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "\xCC\xE1\xC8\xA1\xB2\xA2\xC7\xD2\xB4\xF2\xBF\xAA\xCF\xC2\xD4\xD8");
+  const struct {
+    const char* what;
+    UINT state;
+    skin::Rgb back;
+  } cases[] = {{"plain item", 0, p.menu}, {"highlighted item", ODS_SELECTED, p.menuSelect}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 24);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{ODT_MENU, 0, 2, ODA_DRAWENTIRE, c.state, reinterpret_cast<HWND>(w.menu), dc, {0, 0, 200, 24}, 0};
+    EXPECT_EQ(SendMessageA(w.frame, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), TRUE);
+    EXPECT_PRED2(closeTo, GetPixel(dc, 3, 3), ref(c.back));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+}
+
 TEST_F(SkinEngine, WindowsCreatedLaterAreDressedToo) {
   ASSERT_EQ(attach(20), 1);
   SkinTestWindow later = createSkinTestWindow(3);

@@ -12,8 +12,13 @@ struct SkinTestWindow {
   HMENU menu;  // the popup, as Korvald's "菜单" submenu
 };
 
+inline int skinTestCloseRequests = 0;
+
 inline LRESULT CALLBACK skinTestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_CLOSE) return 0;  // tests close their windows with DestroyWindow
+  if (msg == WM_CLOSE) {  // counted; tests close their windows with DestroyWindow
+    ++skinTestCloseRequests;
+    return 0;
+  }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
