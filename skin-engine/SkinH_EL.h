@@ -9,6 +9,7 @@
 // SkinH_AttachRes(skin, length, options, parts, reserved1, reserved2)
 //   Dresses every window of the calling thread, present and future, with the skin blob
 //   (".SHE" header + LZMA stream, see skin_format.cpp). Attaching again replaces the skin.
+//   The engine serves one user-interface thread: call both entry points from that thread.
 //   options  zero-terminated text of skin lines that override the skin's own, separated by ';' or
 //            newlines, e.g. "caption = #202020; close.hot = #C42B1C". "" (or null): none.
 //   parts    bit mask of parts left native: 1 frame and caption, 2 client area and controls,

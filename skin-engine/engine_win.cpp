@@ -59,7 +59,6 @@ bool kindOf(HWND hwnd, LONG_PTR style, Kind& kind) {
   else if (!lstrcmpiA(name, WC_LISTVIEWA)) kind = Kind::list;
   else if (!lstrcmpiA(name, WC_HEADERA)) kind = Kind::header;
   else return false;
-  // Controls need a dressed parent for their colours; frames always get one.
   return dresses(leaveControls);
 }
 
@@ -154,8 +153,11 @@ LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && theme) {
     const auto hwnd = reinterpret_cast<HWND>(wParam);
     const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+    // The requested style, and what the system has made of it so far (an overlapped window
+    // gets its caption whether it asked for one or not).
+    const LONG_PTR style = static_cast<LONG_PTR>(create->lpcs->style) | GetWindowLongPtrA(hwnd, GWL_STYLE);
     Kind kind;
-    if (kindOf(hwnd, create->lpcs->style, kind)) dress(hwnd, kind, true);
+    if (kindOf(hwnd, style, kind)) dress(hwnd, kind, true);
   }
   return CallNextHookEx(cbtHook, code, wParam, lParam);
 }

@@ -331,6 +331,22 @@ TEST_F(SkinEngine, AttachingAgainIsHarmlessAndReplacesTheSkin) {
   expectDressed(w, expected);
 }
 
+TEST_F(SkinEngine, CaptionFollowsActivation) {
+  ASSERT_EQ(attach(14), 1);
+  const skin::Palette p = palette(14).colors;
+  const RECT client = clientInWindow(w.frame, w.frame);
+  const POINT caption{client.left + 2, client.top - 3};
+  const struct {
+    BOOL active;
+    skin::Rgb expected;
+  } cases[] = {{FALSE, p.captionInactive}, {TRUE, p.caption}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.active);
+    SendMessageA(w.frame, WM_NCACTIVATE, static_cast<WPARAM>(c.active), 0);
+    EXPECT_PRED2(closeTo, Capture(w.frame).at(caption), ref(c.expected));
+  }
+}
+
 // Moving by the caption and the window menu stay with the system: only the close box is ours.
 TEST_F(SkinEngine, CaptionKeepsMovingAndTheWindowMenu) {
   ASSERT_EQ(attach(3), 1);
