@@ -1,1 +1,0 @@
-korvald_test(smoke_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/smoke_test.cpp LIBRARIES korvald_core)
