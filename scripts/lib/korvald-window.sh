@@ -30,3 +30,7 @@ query_account() {  # query_account TEXT: types the account into the box and pres
   point_at 400 246; xdotool click 1; sleep 0.3
   xdotool key End shift+Home; xdotool type --delay 30 "$1"; xdotool key Return
 }
+
+close_korvald() {  # activates the window by a click on its empty client area, then presses Esc
+  point_at 100 262; xdotool click 1; sleep 0.5; xdotool key Escape
+}

@@ -93,7 +93,8 @@ wait_for 10 test -s "$KORVALD_URL_LOG" || fail "the URL was not handed to the br
 [ "$(cat "$KORVALD_URL_LOG")" = "$first_url" ] || fail "browser got $(cat "$KORVALD_URL_LOG")"
 
 # Esc closes the window and ends the process with exit code 0.
-point_at 400 100; xdotool key Escape
+# The browser's start may have taken the activation from the window.
+close_korvald
 wait_for 15 bash -c "! kill -0 $korvald 2>/dev/null" || fail "Korvald did not exit on Esc"
 code=0; wait "$korvald" || code=$?
 [ "$code" -eq 0 ] || fail "exit code $code"
