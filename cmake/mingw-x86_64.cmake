@@ -1,12 +1,3 @@
-# Cross build for 64-bit Windows (runs the Win32 tests where the machine cannot execute 32-bit code) with mingw-w64.
-# Always the -posix compilers: header-only Boost.Regex does not link with the win32 thread model.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER   x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Cross build for 64-bit Windows: runs the Win32 tests where the machine cannot execute 32-bit code.
+set(korvald_mingw_arch x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
