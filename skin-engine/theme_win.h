@@ -3,40 +3,11 @@
 
 #include <windows.h>
 
-#include <utility>
-
+#include "app/unique_handle_win.h"
 #include "skin-engine/skin_format.h"
 
 namespace skin {
 
-template <typename T, typename Closer>
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(T h) : h_(h) {}
-  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, T{})) {}
-  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.h_, T{}));
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  ~UniqueHandle() { reset(); }
-  T get() const { return h_; }
-  T release() { return std::exchange(h_, T{}); }
-  void reset(T h = T{}) {
-    if (h_) Closer{}(h_);
-    h_ = h;
-  }
-  explicit operator bool() const { return h_ != T{}; }
-
- private:
-  T h_{};
-};
-
-struct GdiObjectCloser {
-  void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
 using Brush = UniqueHandle<HBRUSH, GdiObjectCloser>;
 using Pen = UniqueHandle<HPEN, GdiObjectCloser>;
 using Font = UniqueHandle<HFONT, GdiObjectCloser>;
