@@ -69,13 +69,10 @@ std::string replyOfSize(bool hostile, std::int64_t size)
                    : typicalReply(static_cast<std::size_t>(size));
 }
 
-// The bare loop: three successive-search loops, no guard, rows paired as the query pairs them.
-std::size_t plainBoostRows(const std::string& text)
+// Rows made from the three match lists, paired by position as the query pairs them.
+template <typename Match>
+std::size_t pairedRows(const std::vector<std::vector<Match>>& lists)
 {
-    std::vector<std::vector<boost::smatch>> lists;
-    for (const char* source : {songNamePattern, singerNamePattern, songUrlPattern}) {
-        lists.push_back(findAllMatchesUnguarded(boost::regex(source, boost::regex::perl), text));
-    }
     std::vector<PlaylistEntry> entries;
     for (std::size_t k = 0; k < lists[0].size(); ++k) {
         entries.push_back({std::to_string(k + 1),
@@ -83,6 +80,16 @@ std::size_t plainBoostRows(const std::string& text)
                            lists[2].at(k).str(1)});
     }
     return entries.size();
+}
+
+// The bare loop: three successive-search loops, no guard, rows paired as the query pairs them.
+std::size_t plainBoostRows(const std::string& text)
+{
+    std::vector<std::vector<boost::smatch>> lists;
+    for (const char* source : {songNamePattern, singerNamePattern, songUrlPattern}) {
+        lists.push_back(findAllMatchesUnguarded(boost::regex(source, boost::regex::perl), text));
+    }
+    return pairedRows(lists);
 }
 
 std::size_t stdRegexRows(const std::string& text)
@@ -97,13 +104,7 @@ std::size_t stdRegexRows(const std::string& text)
         }
         lists.push_back(std::move(matches));
     }
-    std::vector<PlaylistEntry> entries;
-    for (std::size_t k = 0; k < lists[0].size(); ++k) {
-        entries.push_back({std::to_string(k + 1),
-                           lists[0][k].str(1) + " - " + lists[1].at(k).str(1),
-                           lists[2].at(k).str(1)});
-    }
-    return entries.size();
+    return pairedRows(lists);
 }
 
 template <typename Extract>
